@@ -1,0 +1,8 @@
+#pragma once
+// The commands of the command line, one function each.
+
+#include "cli/CliContext.h"
+
+int CmdInit(CliContext &ctx);
+int CmdGeneral(CliContext &ctx);
+int CmdStatus(CliContext &ctx);

@@ -1,0 +1,1 @@
+// Windows and pages live in this library.
