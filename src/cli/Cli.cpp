@@ -18,6 +18,9 @@ const CliCommand kCommands[] = {
     {"general", "general [CAMPO=VALOR ...]  muestra o cambia los datos generales", CmdGeneral},
     {"status", "status                    resume lo que contiene la carpeta del programa",
      CmdStatus},
+    {"load-census", "load-census CER [--cere CERE]  carga el censo (CER y, si se indica, CERE)",
+     CmdLoadCensus},
+    {"stations", "stations [--csv]          muestra la tabla de mesas", CmdStations},
 };
 
 const CliCommand *findCommand(const QString &name)

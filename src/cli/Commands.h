@@ -6,3 +6,5 @@
 int CmdInit(CliContext &ctx);
 int CmdGeneral(CliContext &ctx);
 int CmdStatus(CliContext &ctx);
+int CmdLoadCensus(CliContext &ctx);
+int CmdStations(CliContext &ctx);

@@ -172,7 +172,7 @@ void Database::open(const QString &path)
     close();
     QByteArray p = path.toUtf8();
     int rc = sqlite3_open_v2(p.constData(), &m_db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX |
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX |
                                  SQLITE_OPEN_URI,
                              nullptr);
     if (rc != SQLITE_OK) {

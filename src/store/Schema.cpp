@@ -50,8 +50,8 @@ std::vector<TableDef> buildTables()
                   T("HORASORTEO", 5), T("PV", 1), T("TS", 1), T("AB", 1), N("ORPV"),
                   N("ORTS")},
                  kVoterKey,
-                 {{"CINTA_APENOM", {"APELLIDO1", "APELLIDO2", "NOMBRE"}, false, true},
-                  {"cinta_ordencarga", {"ORDENCARGA"}, false, false}}});
+                 {{"CINTA_APENOM", {"APELLIDO1", "APELLIDO2", "NOMBRE"}, false, true}},
+                 "ORDENCARGA"});
     t.push_back({"cinta1", "CINTA1",
                  {T("DISTRITO", 2), T("SECCION", 4), T("MESA", 1), D("FENACI"),
                   T("GRADOESCOLARIDAD", 2), N("ORDENCARGA"), T("SUBSECCION", 2),
@@ -63,7 +63,8 @@ std::vector<TableDef> buildTables()
                   T("INTENCIONVOTO", 1), T("EXCLUIRSORTEO", 1),
                   T("DESCGRADOESCOLARIDAD", 100)},
                  kVoterKey,
-                 {{"CINTA_APENOM", {"APELLIDO1", "APELLIDO2", "NOMBRE"}, false, true}}});
+                 {{"CINTA_APENOM", {"APELLIDO1", "APELLIDO2", "NOMBRE"}, false, true}},
+                 "ORDENCARGA"});
     t.push_back({"mesas", "MESAS",
                  {T("DT", 2), T("SEC", 4), T("MESA", 1), N("PRESI"), N("PRESI_S"), N("VOCAL"),
                   N("VOCAL_S"), N("NUMELECTORES")},
@@ -156,8 +157,11 @@ const TableDef &Table(const QString &name)
 QString CreateTableSql(const TableDef &t, const QString &schema)
 {
     QStringList cols;
-    for (const FieldDef &f : t.fields)
-        cols << f.name + QLatin1Char(' ') + typeName(f.type);
+    for (const FieldDef &f : t.fields) {
+        cols << f.name + QLatin1Char(' ')
+                    + (f.name == t.rowIdField ? QStringLiteral("INTEGER PRIMARY KEY")
+                                              : typeName(f.type));
+    }
     return QStringLiteral("CREATE TABLE IF NOT EXISTS %1.%2 (%3)")
         .arg(schema.isEmpty() ? t.schemaName() : schema, t.name, cols.join(QStringLiteral(", ")));
 }

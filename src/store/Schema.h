@@ -30,6 +30,9 @@ struct TableDef
     std::vector<FieldDef> fields;
     QStringList primaryKey; // empty when the table has none
     std::vector<IndexDef> indexes; // secondary indexes (the key is index "<name>_pk")
+    // A whole-number field unique by construction that is stored as the row id (the voters'
+    // load order): looking a row up by it needs no index of its own.
+    QString rowIdField = {};
 
     QString fileName() const { return fileStem + QStringLiteral(".DB"); }
     QString schemaName() const { return QStringLiteral("t_") + name.toLower(); }
