@@ -28,7 +28,9 @@ struct Line
     }
     Line &station(const char *dt, const char *sec, const char *mesa)
     {
-        return put(64, QString::fromLatin1(dt)).put(66, QString::fromLatin1(sec)).put(70, QString::fromLatin1(mesa));
+        return put(64, QString::fromLatin1(dt))
+            .put(66, QString::fromLatin1(sec))
+            .put(70, QString::fromLatin1(mesa));
     }
 };
 
@@ -54,10 +56,10 @@ QString writeFile(const QString &path, const QList<Line> &lines, const QByteArra
 
 QString lengthMessage(const QString &path)
 {
-    return "ATENCION, EL FICHERO " + path
-           + " NO PUEDE SER CARGADO POR\nNO TENER LA LONGITUD ESPERADA.\n\nCOMPRUEBE SI ESTA "
-             "CARGANDO EL FICHERO CORRECTO.\nSI EL FICHERO ESTA COMPRIMIDO, ANTES DE "
-             "CARGARLO\nDEBE DESCOMPRIMIRLO.";
+    return "ATENCION, EL FICHERO " + path +
+           " NO PUEDE SER CARGADO POR\nNO TENER LA LONGITUD ESPERADA.\n\nCOMPRUEBE SI ESTA "
+           "CARGANDO EL FICHERO CORRECTO.\nSI EL FICHERO ESTA COMPRIMIDO, ANTES DE "
+           "CARGARLO\nDEBE DESCOMPRIMIRLO.";
 }
 
 const QString kQuestion = "SI TODAVIA NO HA HECHO LA CARGA DE LOS FICHEROS DEL SORTEO\n¿ DESEA "
@@ -83,10 +85,7 @@ class TestCensus : public QObject
         CensusLoader loader(*m_store, m_ui, m_progress);
         return loader.run({cer, cere, !cere.isEmpty()});
     }
-    QString value(const QString &sql)
-    {
-        return m_store->scalar(sql).toString();
-    }
+    QString value(const QString &sql) { return m_store->scalar(sql).toString(); }
     qint64 rows() { return m_store->count("cinta"); }
 
 private Q_SLOTS:
@@ -113,7 +112,8 @@ private Q_SLOTS:
     {
         QFETCH(int, length);
         QFETCH(bool, accepted);
-        const QString cer = writeFile(path("cer.txt"), {voter("1"), voter("2", length), voter("3")});
+        const QString cer =
+            writeFile(path("cer.txt"), {voter("1"), voter("2", length), voter("3")});
         const CensusLoadResult r = load(cer);
         QCOMPARE(!r.failed, accepted);
         // A bad line stops that file: the lines before it stay, the rest is skipped.
@@ -137,19 +137,74 @@ private Q_SLOTS:
         QTest::addColumn<QString>("munaci");
         QTest::addColumn<QString>("fenaci");
         // TIPOFICHERO comes from the length and the blankness of 842-866.
-        QTest::newRow("cer") << 841 << "" << "41091" << "05041980" << "CER" << "410917" << "1980-04-05";
-        QTest::newRow("cere") << 867 << "MARRUECOS" << "08019" << "29021980" << "CERE" << "080193" << "1980-02-29";
-        QTest::newRow("867 blank") << 867 << "" << "41091" << "05041980" << "CER" << "410917" << "1980-04-05";
-        QTest::newRow("843 nat") << 843 << "MA" << "41091" << "05041980" << "CER" << "410917" << "1980-04-05";
-        QTest::newRow("869 cere") << 869 << "CHILE" << "41091" << "05041980" << "CERE" << "410917" << "1980-04-05";
+        QTest::newRow("cer") << 841 << ""
+                             << "41091"
+                             << "05041980"
+                             << "CER"
+                             << "410917"
+                             << "1980-04-05";
+        QTest::newRow("cere") << 867 << "MARRUECOS"
+                              << "08019"
+                              << "29021980"
+                              << "CERE"
+                              << "080193"
+                              << "1980-02-29";
+        QTest::newRow("867 blank") << 867 << ""
+                                   << "41091"
+                                   << "05041980"
+                                   << "CER"
+                                   << "410917"
+                                   << "1980-04-05";
+        QTest::newRow("843 nat") << 843 << "MA"
+                                 << "41091"
+                                 << "05041980"
+                                 << "CER"
+                                 << "410917"
+                                 << "1980-04-05";
+        QTest::newRow("869 cere") << 869 << "CHILE"
+                                  << "41091"
+                                  << "05041980"
+                                  << "CERE"
+                                  << "410917"
+                                  << "1980-04-05";
         // Birth municipality: a blank inside keeps it as read; zero gives six blanks.
-        QTest::newRow("short code") << 841 << "" << "  079" << "05041980" << "CER" << "  079" << "1980-04-05";
-        QTest::newRow("blank code") << 841 << "" << "     " << "05041980" << "CER" << "     " << "1980-04-05";
-        QTest::newRow("zero code") << 841 << "" << "00000" << "05041980" << "CER" << "      " << "1980-04-05";
+        QTest::newRow("short code") << 841 << ""
+                                    << "  079"
+                                    << "05041980"
+                                    << "CER"
+                                    << "  079"
+                                    << "1980-04-05";
+        QTest::newRow("blank code") << 841 << ""
+                                    << "     "
+                                    << "05041980"
+                                    << "CER"
+                                    << "     "
+                                    << "1980-04-05";
+        QTest::newRow("zero code") << 841 << ""
+                                   << "00000"
+                                   << "05041980"
+                                   << "CER"
+                                   << "      "
+                                   << "1980-04-05";
         // Birth dates: day 00 leaves it null; an impossible date gives 30/12/1899.
-        QTest::newRow("day 00") << 841 << "" << "41091" << "00000000" << "CER" << "410917" << "";
-        QTest::newRow("impossible") << 841 << "" << "41091" << "31022001" << "CER" << "410917" << "1899-12-30";
-        QTest::newRow("blank date") << 841 << "" << "41091" << "        " << "CER" << "410917" << "";
+        QTest::newRow("day 00") << 841 << ""
+                                << "41091"
+                                << "00000000"
+                                << "CER"
+                                << "410917"
+                                << "";
+        QTest::newRow("impossible") << 841 << ""
+                                    << "41091"
+                                    << "31022001"
+                                    << "CER"
+                                    << "410917"
+                                    << "1899-12-30";
+        QTest::newRow("blank date") << 841 << ""
+                                    << "41091"
+                                    << "        "
+                                    << "CER"
+                                    << "410917"
+                                    << "";
     }
     void derivedValues()
     {
@@ -158,7 +213,9 @@ private Q_SLOTS:
         QFETCH(QString, birthCode);
         QFETCH(QString, birthDate);
         Line l = voter("X1", length);
-        l.put(842, nationality.leftJustified(qMin(25, length - 841), ' ')).put(794, birthCode).put(799, birthDate);
+        l.put(842, nationality.leftJustified(qMin(25, length - 841), ' '))
+            .put(794, birthCode)
+            .put(799, birthDate);
         load(writeFile(path("cer.txt"), {l}));
         QCOMPARE(rows(), 1);
         QTEST(value("SELECT TIPOFICHERO FROM cinta"), "tipo");
@@ -171,15 +228,17 @@ private Q_SLOTS:
     void storedFields()
     {
         Line l = voter("  123456789");
-        l.put(401, "  MARÍA JOSÉ ").put(421, QString("PEÑA").leftJustified(25)).put(14, QString("DOS HERMANAS").leftJustified(50));
+        l.put(401, "  MARÍA JOSÉ ")
+            .put(421, QString("PEÑA").leftJustified(25))
+            .put(14, QString("DOS HERMANAS").leftJustified(50));
         load(writeFile(path("cer.txt"), {l}, "\n"));
         Statement st = m_store->db().prepare(
             "SELECT NIE, NOMBRE, APELLIDO1, MUNICIPIO, PROVINCIA, SECCION, SEXO, IDENTIFICADOR, "
             "GRADOESCOLARIDAD, DESCGRADOESCOLARIDAD, ORDENENLISTAS, EXCLUIRSORTEO, NUMSORTEO, "
             "CODNAC, INTENCIONVOTO, ORDENCARGA FROM cinta");
         QVERIFY(st.step());
-        QCOMPARE(st.text(0), QString("123456789"));   // trimmed
-        QCOMPARE(st.text(1), QString("MARÍA JOSÉ"));  // Windows-1252 decoded, trimmed
+        QCOMPARE(st.text(0), QString("123456789"));  // trimmed
+        QCOMPARE(st.text(1), QString("MARÍA JOSÉ")); // Windows-1252 decoded, trimmed
         QCOMPARE(st.text(2), QString("PEÑA"));
         QCOMPARE(st.text(3), QString("DOS HERMANAS").leftJustified(50, ' ')); // as read
         QCOMPARE(st.text(4), QString("41"));
@@ -224,9 +283,11 @@ private Q_SLOTS:
             load(writeFile(path("cer.txt"), cer), writeFile(path("cere.txt"), cere));
         QVERIFY(!r.failed);
         QCOMPARE(r.rows, 120);
-        QCOMPARE(value("SELECT MIN(ORDENCARGA)||'-'||MAX(ORDENCARGA)||'-'||COUNT(DISTINCT ORDENCARGA) FROM cinta"),
+        QCOMPARE(value("SELECT MIN(ORDENCARGA)||'-'||MAX(ORDENCARGA)||'-'||COUNT(DISTINCT "
+                       "ORDENCARGA) FROM cinta"),
                  QString("1-120-120"));
-        QCOMPARE(value("SELECT MIN(ORDENCARGA) FROM cinta WHERE TIPOFICHERO='CERE'"), QString("101"));
+        QCOMPARE(value("SELECT MIN(ORDENCARGA) FROM cinta WHERE TIPOFICHERO='CERE'"),
+                 QString("101"));
         QCOMPARE(value("SELECT INTENCIONVOTO FROM cinta WHERE ORDENCARGA=101"), QString("S"));
         // The stations count the CER file only: they are rebuilt after it.
         QCOMPARE(value("SELECT NUMELECTORES FROM mesas"), QString("100"));
@@ -249,7 +310,10 @@ private Q_SLOTS:
         QCOMPARE(m_ui.messages[0].title, QString("CONFIGURACION FORMATO FECHA DEL SISTEMA"));
         regional::setShortDateFormat({});
         const QList<Case> cases = {
-            {path("none.txt"), {}, "warn", kTitle,
+            {path("none.txt"),
+             {},
+             "warn",
+             kTitle,
              "EL FICHERO C.E.R. (CENSO DE ESPAÑOLES RESIDENTES) INDICADO NO EXISTE"},
             {cer, path("none.txt"), "warn", kTitle,
              "EL FICHERO C.E.R.E. (CENSO DE EXTRANJEROS RESIDENTES EN ESPAÑA) INDICADO NO EXISTE"},
@@ -279,8 +343,10 @@ private Q_SLOTS:
         const CensusLoadResult r = load(cer, cere);
         QVERIFY(r.failed);
         QCOMPARE(rows(), 2);
-        QCOMPARE(value("SELECT GROUP_CONCAT(ORDENCARGA) FROM (SELECT ORDENCARGA FROM cinta ORDER BY 1)"),
-                 QString("1,2"));
+        QCOMPARE(
+            value(
+                "SELECT GROUP_CONCAT(ORDENCARGA) FROM (SELECT ORDENCARGA FROM cinta ORDER BY 1)"),
+            QString("1,2"));
         QCOMPARE(m_store->count("mesas"), 1); // rebuilt after the failed CER file
         QCOMPARE(m_ui.texts(), QStringList({kQuestion, lengthMessage(cer)}));
     }
@@ -303,7 +369,8 @@ private Q_SLOTS:
         QCOMPARE(m_ui.messages.last().kind, QString("error"));
         QCOMPARE(m_ui.messages.last().text, "ERROR DE CARGA EN EL FICHERO " + cer + " DEL SORTEO");
         // The key index is back after the failure.
-        QCOMPARE(value("SELECT COUNT(*) FROM t_cinta.sqlite_master WHERE type='index'"), QString("2"));
+        QCOMPARE(value("SELECT COUNT(*) FROM t_cinta.sqlite_master WHERE type='index'"),
+                 QString("2"));
     }
 
     void reloadEmptiesDrawTables()
@@ -314,7 +381,8 @@ private Q_SLOTS:
         m_store->exec("INSERT INTO inc (ID,INC) VALUES (1,'x')");
         m_store->exec("INSERT INTO cinta (DISTRITO,ORDENCARGA) VALUES ('09',77)");
         QVERIFY(!load(writeFile(path("cer.txt"), {voter("1")})).failed);
-        QCOMPARE(m_store->count("result") + m_store->count("resultbck") + m_store->count("inc"), 0);
+        QCOMPARE(m_store->count("result") + m_store->count("resultbck") + m_store->count("inc"),
+                 0);
         QCOMPARE(rows(), 1);
     }
 
@@ -335,8 +403,10 @@ private Q_SLOTS:
                                       "02/003 /U 1 2 2 2 1"};
         for (const QString &e : expected) {
             QVERIFY(st.step());
-            QCOMPARE(QString("%1 %2 %3 %4 %5 %6").arg(st.text(0), st.text(1), st.text(2),
-                                                      st.text(3), st.text(4), st.text(5)), e);
+            QCOMPARE(
+                QString("%1 %2 %3 %4 %5 %6")
+                    .arg(st.text(0), st.text(1), st.text(2), st.text(3), st.text(4), st.text(5)),
+                e);
         }
         QVERIFY(!st.step());
         QCOMPARE(TotalMembersNeeded(m_store->db()), 27);

@@ -19,10 +19,14 @@ struct Voter
 };
 
 const Voter kVoters[] = {
-    {"01 001A B", "1970-01-01", "GARCIA", "LOPEZ", "ANA", "12345678Z", "41000000001", "77", "410917", "M", "N"},
-    {"01 001A A", "1980-05-05", "PEREZ", "GARCIA", "LUIS", "  87654321x ", "41000000002", "78", "080193", "V", "N"},
-    {"01 001A A", "1980-05-05", "GARCES", "RUIZ", "EVA", "", "41000000003", "79", "661012", "M", ""},
-    {"02 003  U", "1990-12-31", "MARTIN", "CIALES", "JOSE", nullptr, "41000000004", "A-80", "  079", "V", "S"},
+    {"01 001A B", "1970-01-01", "GARCIA", "LOPEZ", "ANA", "12345678Z", "41000000001", "77",
+     "410917", "M", "N"},
+    {"01 001A A", "1980-05-05", "PEREZ", "GARCIA", "LUIS", "  87654321x ", "41000000002", "78",
+     "080193", "V", "N"},
+    {"01 001A A", "1980-05-05", "GARCES", "RUIZ", "EVA", "", "41000000003", "79", "661012", "M",
+     ""},
+    {"02 003  U", "1990-12-31", "MARTIN", "CIALES", "JOSE", nullptr, "41000000004", "A-80",
+     "  079", "V", "S"},
 };
 
 } // namespace
@@ -50,7 +54,8 @@ private Q_SLOTS:
         m_store = std::make_unique<Store>(m_dir.path());
         m_store->open();
         Statement ins = m_store->db().prepare(
-            "INSERT INTO cinta (DISTRITO,SECCION,MESA,FENACI,GRADOESCOLARIDAD,ORDENCARGA,APELLIDO1,"
+            "INSERT INTO cinta "
+            "(DISTRITO,SECCION,MESA,FENACI,GRADOESCOLARIDAD,ORDENCARGA,APELLIDO1,"
             "APELLIDO2,NOMBRE,IDENTIFICADOR,NIE,NIA,MUNACI,SEXO,EXCLUIRSORTEO) "
             "VALUES (?,?,?,?,'4',?,?,?,?,?,?,?,?,?,?)");
         int order = 0;
@@ -92,15 +97,18 @@ private Q_SLOTS:
                                 {3, "VARON", "", "  ", ""}};
         for (const Expect &e : cases) {
             QCOMPARE(m_model->fieldValue(e.row, "CALC_SEXO").toString(), QString(e.sexo));
-            QCOMPARE(m_model->fieldValue(e.row, "CALC_PROVINCIANACIMIENTO").toString(), QString(e.prov));
+            QCOMPARE(m_model->fieldValue(e.row, "CALC_PROVINCIANACIMIENTO").toString(),
+                     QString(e.prov));
             QCOMPARE(m_model->fieldValue(e.row, "CALC_CODPROVMUNACI").toString(), QString(e.code));
             QCOMPARE(m_model->fieldValue(e.row, "LOOKUP_CODNUM").toString(), QString(e.muni));
         }
         const int fenaci = m_model->columnOf("FENACI");
         QCOMPARE(m_model->data(m_model->index(0, fenaci)).toString(), QString("05/05/1980"));
         const int excl = m_model->columnOf("EXCLUIRSORTEO");
-        QCOMPARE(m_model->data(m_model->index(3, excl), Qt::CheckStateRole).toInt(), int(Qt::Checked));
-        QCOMPARE(m_model->data(m_model->index(1, excl), Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QCOMPARE(m_model->data(m_model->index(3, excl), Qt::CheckStateRole).toInt(),
+                 int(Qt::Checked));
+        QCOMPARE(m_model->data(m_model->index(1, excl), Qt::CheckStateRole).toInt(),
+                 int(Qt::Unchecked));
         QCOMPARE(ProvinceName("52"), QString("MELILLA"));
         QCOMPARE(ProvinceName("53"), QString());
     }
@@ -144,23 +152,38 @@ private Q_SLOTS:
         const int nie = int(CensusSearchTab::Nie), nia = int(CensusSearchTab::Nia);
         const int ini = int(MatchKind::Initials), con = int(MatchKind::Contains),
                   exa = int(MatchKind::Exact);
-        QTest::newRow("GAR initials") << names << "GAR" << "" << ini << QStringList{"EVA", "ANA"};
-        QTest::newRow("GAR exact") << names << "GAR" << "" << exa << QStringList{};
-        QTest::newRow("CIA initials") << names << "CIA" << "" << ini << QStringList{};
-        QTest::newRow("CIA contains") << names << "CIA" << "" << con << QStringList{"ANA"};
-        QTest::newRow("garcia lower exact") << names << " garcia " << "" << exa << QStringList{"ANA"};
-        QTest::newRow("second surname") << names << "" << "CIA" << con << QStringList{"LUIS", "JOSE"};
-        QTest::newRow("both surnames") << names << "G" << "L" << ini << QStringList{"ANA"};
-        QTest::newRow("no condition") << names << " " << "" << ini << QStringList{};
-        QTest::newRow("doc exact") << doc << "87654321X" << "" << exa << QStringList{"LUIS"};
-        QTest::newRow("doc contains") << doc << "4567" << "" << con << QStringList{"ANA"};
-        QTest::newRow("doc blank") << doc << "  " << "" << exa << QStringList{"EVA", "JOSE"};
-        QTest::newRow("nie exact") << nie << "41000000003 " << "" << exa << QStringList{"EVA"};
-        QTest::newRow("nie contains") << nie << "0000000" << "" << con
-                                      << QStringList{"LUIS", "EVA", "ANA", "JOSE"};
-        QTest::newRow("nie blank") << nie << "" << "" << exa << QStringList{};
-        QTest::newRow("nia contains") << nia << "-8" << "" << con << QStringList{"JOSE"};
-        QTest::newRow("nia exact") << nia << "77" << "" << exa << QStringList{"ANA"};
+        QTest::newRow("GAR initials") << names << "GAR"
+                                      << "" << ini << QStringList{"EVA", "ANA"};
+        QTest::newRow("GAR exact") << names << "GAR"
+                                   << "" << exa << QStringList{};
+        QTest::newRow("CIA initials") << names << "CIA"
+                                      << "" << ini << QStringList{};
+        QTest::newRow("CIA contains") << names << "CIA"
+                                      << "" << con << QStringList{"ANA"};
+        QTest::newRow("garcia lower exact") << names << " garcia "
+                                            << "" << exa << QStringList{"ANA"};
+        QTest::newRow("second surname") << names << ""
+                                        << "CIA" << con << QStringList{"LUIS", "JOSE"};
+        QTest::newRow("both surnames") << names << "G"
+                                       << "L" << ini << QStringList{"ANA"};
+        QTest::newRow("no condition") << names << " "
+                                      << "" << ini << QStringList{};
+        QTest::newRow("doc exact") << doc << "87654321X"
+                                   << "" << exa << QStringList{"LUIS"};
+        QTest::newRow("doc contains") << doc << "4567"
+                                      << "" << con << QStringList{"ANA"};
+        QTest::newRow("doc blank") << doc << "  "
+                                   << "" << exa << QStringList{"EVA", "JOSE"};
+        QTest::newRow("nie exact") << nie << "41000000003 "
+                                   << "" << exa << QStringList{"EVA"};
+        QTest::newRow("nie contains") << nie << "0000000"
+                                      << "" << con << QStringList{"LUIS", "EVA", "ANA", "JOSE"};
+        QTest::newRow("nie blank") << nie << ""
+                                   << "" << exa << QStringList{};
+        QTest::newRow("nia contains") << nia << "-8"
+                                      << "" << con << QStringList{"JOSE"};
+        QTest::newRow("nia exact") << nia << "77"
+                                   << "" << exa << QStringList{"ANA"};
     }
     void searchTabs()
     {
@@ -208,7 +231,8 @@ private Q_SLOTS:
         QVERIFY(RunCensusSearch(*m_model, in, m_ui));
         QCOMPARE(names(), QStringList({"LUIS", "EVA", "ANA"}));
         in.to = in.from;
-        QCOMPARE(CensusSearchStatement(in).sql, QString("Select * from cinta where fenaci=:fenaci1"));
+        QCOMPARE(CensusSearchStatement(in).sql,
+                 QString("Select * from cinta where fenaci=:fenaci1"));
         QVERIFY(RunCensusSearch(*m_model, in, m_ui));
         QCOMPARE(names(), QStringList({"ANA"}));
 

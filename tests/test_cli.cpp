@@ -87,9 +87,9 @@ private Q_SLOTS:
         QVERIFY(r.out.contains("P_TITULO_1=4\nP_TITULO_2=4\nV_TITULO_1=3\nV_TITULO_2=4\n"));
 
         // Refused values write nothing, not even the valid ones given with them.
-        for (const QStringList &bad : {QStringList{"EDAD1=20", "FECHASORTEO=31/02/2023"},
-                                       QStringList{"EDAD1=20", "EDAD2=diez"},
-                                       QStringList{"EDAD1=20", "NOEXISTE=1"}}) {
+        for (const QStringList &bad :
+             {QStringList{"EDAD1=20", "FECHASORTEO=31/02/2023"},
+              QStringList{"EDAD1=20", "EDAD2=diez"}, QStringList{"EDAD1=20", "NOEXISTE=1"}}) {
             r = run(QStringList{"--data", data(), "general"} + bad);
             QCOMPARE(r.rc, 2);
             QVERIFY(!r.err.isEmpty());
@@ -103,8 +103,8 @@ private Q_SLOTS:
         const QString cer = m_dir.filePath("cer.txt");
         QFile f(cer);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(censusLine("01001AA", "1") + "\r\n" + censusLine("01001AB", "2") + "\r\n"
-                + censusLine("01001AA", "3") + "\r\n");
+        f.write(censusLine("01001AA", "1") + "\r\n" + censusLine("01001AB", "2") + "\r\n" +
+                censusLine("01001AA", "3") + "\r\n");
         f.close();
         // Without --yes and without a terminal the question is answered No.
         Run r = run({"--data", data(), "load-census", cer});

@@ -1,7 +1,7 @@
 #include "census/CensusLoader.h"
 
-#include "census/CensusRecord.h"
 #include "census/CensusReader.h"
+#include "census/CensusRecord.h"
 #include "stations/Stations.h"
 #include "store/FileOps.h"
 #include "store/Schema.h"
@@ -49,6 +49,26 @@ void createIndexes(Database &db)
         db.exec(sql);
 }
 
+int keepAlive(void *progress)
+{
+    static_cast<Progress *>(progress)->keepAlive();
+    return 0;
+}
+
+// While it lives, long statements of the connection keep the progress window painted.
+class KeepAlive
+{
+public:
+    KeepAlive(Database &db, Progress &progress) : m_db(db)
+    {
+        sqlite3_progress_handler(m_db.handle(), 100000, keepAlive, &progress);
+    }
+    ~KeepAlive() { sqlite3_progress_handler(m_db.handle(), 0, nullptr, nullptr); }
+
+private:
+    Database &m_db;
+};
+
 } // namespace
 
 CensusLoader::CensusLoader(Store &store, Interaction &ui, Progress &progress)
@@ -69,7 +89,8 @@ bool CensusLoader::confirm(const CensusLoadRequest &request)
         return false;
     if (!QFileInfo(cer).isFile()) {
         m_ui.warn(kTitle,
-                  QStringLiteral("EL FICHERO C.E.R. (CENSO DE ESPAÑOLES RESIDENTES) INDICADO NO EXISTE"));
+                  QStringLiteral(
+                      "EL FICHERO C.E.R. (CENSO DE ESPAÑOLES RESIDENTES) INDICADO NO EXISTE"));
         return false;
     }
     if (request.loadCere && !QFileInfo(cere).isFile()) {
@@ -118,7 +139,8 @@ CensusLoadResult CensusLoader::load(const CensusLoadRequest &request,
     if (beforeFinalMessage)
         beforeFinalMessage();
     if (!result.failed)
-        m_ui.info(kTitle, QStringLiteral("EL PROCESO DE CARGA DE FICHEROS DEL SORTEO HA FINALIZADO"));
+        m_ui.info(kTitle,
+                  QStringLiteral("EL PROCESO DE CARGA DE FICHEROS DEL SORTEO HA FINALIZADO"));
     return result;
 }
 
@@ -128,6 +150,7 @@ bool CensusLoader::loadFile(const QString &path, bool isCer, qint64 &order, qint
     m_progress.phase(kPhase);
     m_progress.count(QString::number(order));
 
+    KeepAlive alive(db, m_progress);
     bool ok = true;
     bool lengthError = false;
     bool inTransaction = false;
@@ -178,11 +201,11 @@ bool CensusLoader::loadFile(const QString &path, bool isCer, qint64 &order, qint
             if (badLength) {
                 m_progress.hide();
                 m_ui.error(kErrorTitle,
-                           QStringLiteral("ATENCION, EL FICHERO ") + path
-                               + QStringLiteral(" NO PUEDE SER CARGADO POR\nNO TENER LA LONGITUD "
-                                                "ESPERADA.\n\nCOMPRUEBE SI ESTA CARGANDO EL "
-                                                "FICHERO CORRECTO.\nSI EL FICHERO ESTA COMPRIMIDO, "
-                                                "ANTES DE CARGARLO\nDEBE DESCOMPRIMIRLO."));
+                           QStringLiteral("ATENCION, EL FICHERO ") + path +
+                               QStringLiteral(" NO PUEDE SER CARGADO POR\nNO TENER LA LONGITUD "
+                                              "ESPERADA.\n\nCOMPRUEBE SI ESTA CARGANDO EL "
+                                              "FICHERO CORRECTO.\nSI EL FICHERO ESTA COMPRIMIDO, "
+                                              "ANTES DE CARGARLO\nDEBE DESCOMPRIMIRLO."));
                 lengthError = true;
                 break;
             }
@@ -213,8 +236,8 @@ bool CensusLoader::loadFile(const QString &path, bool isCer, qint64 &order, qint
             }
         }
         m_progress.hide();
-        m_ui.error(kErrorTitle, QStringLiteral("ERROR DE CARGA EN EL FICHERO ") + path
-                                    + QStringLiteral(" DEL SORTEO"));
+        m_ui.error(kErrorTitle, QStringLiteral("ERROR DE CARGA EN EL FICHERO ") + path +
+                                    QStringLiteral(" DEL SORTEO"));
         ok = false;
     }
     db.exec(QStringLiteral("PRAGMA t_cinta.cache_size=-65536; PRAGMA threads=0"));

@@ -14,16 +14,16 @@ class Store;
 
 struct CensusLoadRequest
 {
-    QString cerPath;  // as typed: double quotes are removed
+    QString cerPath; // as typed: double quotes are removed
     QString cerePath;
     bool loadCere = false;
 };
 
 struct CensusLoadResult
 {
-    bool failed = false;   // some file failed (length, read or table error)
-    qint64 rows = 0;       // lines loaded in this run
-    int stations = 0;      // stations after the rebuild
+    bool failed = false; // some file failed (length, read or table error)
+    qint64 rows = 0;     // lines loaded in this run
+    int stations = 0;    // stations after the rebuild
 };
 
 class CensusLoader

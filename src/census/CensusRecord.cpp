@@ -10,7 +10,11 @@
 
 namespace {
 
-enum class Take { AsRead, Trimmed };
+enum class Take
+{
+    AsRead,
+    Trimmed
+};
 
 struct Slice
 {
@@ -57,9 +61,9 @@ constexpr Slice kSlices[] = {
 constexpr int kSliceCount = int(sizeof(kSlices) / sizeof(kSlices[0]));
 
 // Derived columns, after the slices.
-constexpr const char *kDerived[] = {"MUNACI",        "FENACI",    "DESCGRADOESCOLARIDAD",
-                                    "TIPOFICHERO",   "CODNAC",    "EXCLUIRSORTEO",
-                                    "NUMSORTEO",     "ORDENCARGA"};
+constexpr const char *kDerived[] = {"MUNACI",      "FENACI",    "DESCGRADOESCOLARIDAD",
+                                    "TIPOFICHERO", "CODNAC",    "EXCLUIRSORTEO",
+                                    "NUMSORTEO",   "ORDENCARGA"};
 
 const char *const kEducation[] = {
     "NO SABE LEER NI ESCRIBIR", "TITULACION INFERIOR A GRADUADO ESCOLAR",
@@ -129,7 +133,8 @@ char checkDigitChar(const char *five)
     Q_UNUSED(init);
     const int code = digitsValue(five, 5);
     if (cache[code] < 0)
-        cache[code] = static_cast<signed char>(MunicipalityCheckDigit(QString::fromLatin1(five, 5)));
+        cache[code] =
+            static_cast<signed char>(MunicipalityCheckDigit(QString::fromLatin1(five, 5)));
     return char('0' + cache[code]);
 }
 
@@ -204,7 +209,10 @@ void CensusRow::addAscii(const char *text, int n)
     m_offsets.emplace_back(offset, n);
 }
 
-void CensusRow::addNull() { m_offsets.emplace_back(int(m_buffer.size()), -1); }
+void CensusRow::addNull()
+{
+    m_offsets.emplace_back(int(m_buffer.size()), -1);
+}
 
 void CensusRow::parse(const char *line, qsizetype length, qint64 loadOrder)
 {
@@ -239,8 +247,8 @@ void CensusRow::parse(const char *line, qsizetype length, qint64 loadOrder)
     auto [op, on] = cut(line, length, 801, 2);
     auto [yp, yn] = cut(line, length, 803, 4);
     QDate birth;
-    if (allDigits(dp, dn) && allDigits(op, on) && allDigits(yp, yn) && dn == 2 && on == 2
-        && yn == 4) {
+    if (allDigits(dp, dn) && allDigits(op, on) && allDigits(yp, yn) && dn == 2 && on == 2 &&
+        yn == 4) {
         const int d = digitsValue(dp, 2);
         if (d >= 1) {
             birth = QDate(digitsValue(yp, 4), digitsValue(op, 2), d);
@@ -289,7 +297,9 @@ QString CensusRow::text(const QString &column) const
     const auto &cols = CensusColumns();
     for (size_t i = 0; i < cols.size(); ++i) {
         if (cols[i] == column)
-            return isNull(qsizetype(i)) ? QString() : QString::fromUtf8(data(qsizetype(i)), size(qsizetype(i)));
+            return isNull(qsizetype(i))
+                       ? QString()
+                       : QString::fromUtf8(data(qsizetype(i)), size(qsizetype(i)));
     }
     return QString();
 }

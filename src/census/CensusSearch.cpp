@@ -29,10 +29,9 @@ SearchStatement CensusSearchStatement(const CensusSearchInput &in)
     SearchStatement s;
     switch (in.tab) {
     case CensusSearchTab::Names: {
-        const QList<QPair<QString, QString>> inputs = {
-            {QStringLiteral("apellido1"), in.apellido1},
-            {QStringLiteral("apellido2"), in.apellido2},
-            {QStringLiteral("nombre"), in.nombre}};
+        const QList<QPair<QString, QString>> inputs = {{QStringLiteral("apellido1"), in.apellido1},
+                                                       {QStringLiteral("apellido2"), in.apellido2},
+                                                       {QStringLiteral("nombre"), in.nombre}};
         QStringList conditions;
         for (const auto &[field, value] : inputs) {
             if (IsBlank(value))
@@ -41,7 +40,8 @@ SearchStatement CensusSearchStatement(const CensusSearchInput &in)
             s.params.insert(field, pattern(TrimBoth(UpperEs(value)), in.nameKind));
         }
         if (!conditions.isEmpty())
-            s.sql = QStringLiteral("Select * from cinta where ") + conditions.join(QStringLiteral(" and "));
+            s.sql = QStringLiteral("Select * from cinta where ") +
+                    conditions.join(QStringLiteral(" and "));
         break;
     }
     case CensusSearchTab::Document:
@@ -62,7 +62,8 @@ SearchStatement CensusSearchStatement(const CensusSearchInput &in)
         break;
     case CensusSearchTab::BirthDate:
         if (in.from != in.to) {
-            s.sql = QStringLiteral("Select * from cinta where fenaci>=:fenaci1 and fenaci<=:fenaci2");
+            s.sql =
+                QStringLiteral("Select * from cinta where fenaci>=:fenaci1 and fenaci<=:fenaci2");
             s.params.insert(QStringLiteral("fenaci1"), in.from);
             s.params.insert(QStringLiteral("fenaci2"), in.to);
         } else {

@@ -9,8 +9,21 @@
 class BigTableModel;
 class Interaction;
 
-enum class CensusSearchTab { Names, Document, BirthDate, Nie, Nia, Exclusions };
-enum class MatchKind { Initials, Contains, Exact };
+enum class CensusSearchTab
+{
+    Names,
+    Document,
+    BirthDate,
+    Nie,
+    Nia,
+    Exclusions
+};
+enum class MatchKind
+{
+    Initials,
+    Contains,
+    Exact
+};
 
 struct CensusSearchInput
 {

@@ -8,15 +8,14 @@
 namespace {
 
 const char *const kProvinces[] = {
-    "ALAVA",     "ALBACETE",  "ALICANTE",    "ALMERIA",    "AVILA",      "BADAJOZ",
-    "BALEARES",  "BARCELONA", "BURGOS",      "CACERES",    "CADIZ",      "CASTELLON",
-    "CIUDAD REAL", "CORDOBA", "A CORUÑA",    "CUENCA",     "GIRONA",     "GRANADA",
-    "GUADALAJARA", "GUIPUZCOA", "HUELVA",    "HUESCA",     "JAEN",       "LEON",
-    "LLEIDA",    "LA RIOJA",  "LUGO",        "MADRID",     "MALAGA",     "MURCIA",
-    "NAVARRA",   "OURENSE",   "ASTURIAS",    "PALENCIA",   "LAS PALMAS", "PONTEVEDRA",
-    "SALAMANCA", "TENERIFE",  "CANTABRIA",   "SEGOVIA",    "SEVILLA",    "SORIA",
-    "TARRAGONA", "TERUEL",    "TOLEDO",      "VALENCIA",   "VALLADOLID", "VIZCAYA",
-    "ZAMORA",    "ZARAGOZA",  "CEUTA",       "MELILLA"};
+    "ALAVA",      "ALBACETE",  "ALICANTE", "ALMERIA",   "AVILA",       "BADAJOZ",     "BALEARES",
+    "BARCELONA",  "BURGOS",    "CACERES",  "CADIZ",     "CASTELLON",   "CIUDAD REAL", "CORDOBA",
+    "A CORUÑA",   "CUENCA",    "GIRONA",   "GRANADA",   "GUADALAJARA", "GUIPUZCOA",   "HUELVA",
+    "HUESCA",     "JAEN",      "LEON",     "LLEIDA",    "LA RIOJA",    "LUGO",        "MADRID",
+    "MALAGA",     "MURCIA",    "NAVARRA",  "OURENSE",   "ASTURIAS",    "PALENCIA",    "LAS PALMAS",
+    "PONTEVEDRA", "SALAMANCA", "TENERIFE", "CANTABRIA", "SEGOVIA",     "SEVILLA",     "SORIA",
+    "TARRAGONA",  "TERUEL",    "TOLEDO",   "VALENCIA",  "VALLADOLID",  "VIZCAYA",     "ZAMORA",
+    "ZARAGOZA",   "CEUTA",     "MELILLA"};
 
 QList<BigTableModel::Column> censusColumns()
 {
@@ -77,10 +76,10 @@ std::unique_ptr<BigTableModel> MakeCensusModel(Database &db, QObject *parent)
                         : s == QLatin1String("M") ? QStringLiteral("MUJER")
                                                   : QString());
     });
-    model->addComputedField(QStringLiteral("CALC_PROVINCIANACIMIENTO"),
-                            [](const BigTableModel::Row &r) {
-                                return QVariant(ProvinceName(r.text(QStringLiteral("MUNACI")).left(2)));
-                            });
+    model->addComputedField(
+        QStringLiteral("CALC_PROVINCIANACIMIENTO"), [](const BigTableModel::Row &r) {
+            return QVariant(ProvinceName(r.text(QStringLiteral("MUNACI")).left(2)));
+        });
     model->addComputedField(QStringLiteral("CALC_CODPROVMUNACI"), [](const BigTableModel::Row &r) {
         const QString code = r.text(QStringLiteral("MUNACI")).left(2);
         return QVariant(code == QLatin1String("66") ? QString() : code);
@@ -88,21 +87,20 @@ std::unique_ptr<BigTableModel> MakeCensusModel(Database &db, QObject *parent)
     // Birth municipality names, looked up by exact code; a small cache keeps it cheap.
     auto names = std::make_shared<QHash<QString, QString>>();
     Database *dbp = &db;
-    model->addComputedField(QStringLiteral("LOOKUP_CODNUM"),
-                            [names, dbp](const BigTableModel::Row &r) {
-                                const QString code = r.text(QStringLiteral("MUNACI"));
-                                auto it = names->constFind(code);
-                                if (it != names->constEnd())
-                                    return QVariant(*it);
-                                const QString name =
-                                    dbp->scalar(QStringLiteral("SELECT MNOMBRE FROM municipi "
-                                                               "WHERE CODNUM=:c"),
-                                                {{QStringLiteral("c"), code}})
-                                        .toString()
-                                        .left(60);
-                                names->insert(code, name);
-                                return QVariant(name);
-                            });
+    model->addComputedField(
+        QStringLiteral("LOOKUP_CODNUM"), [names, dbp](const BigTableModel::Row &r) {
+            const QString code = r.text(QStringLiteral("MUNACI"));
+            auto it = names->constFind(code);
+            if (it != names->constEnd())
+                return QVariant(*it);
+            const QString name = dbp->scalar(QStringLiteral("SELECT MNOMBRE FROM municipi "
+                                                            "WHERE CODNUM=:c"),
+                                             {{QStringLiteral("c"), code}})
+                                     .toString()
+                                     .left(60);
+            names->insert(code, name);
+            return QVariant(name);
+        });
     model->setColumns(censusColumns());
     model->setStatement(QStringLiteral("SELECT * FROM cinta"));
     return model;

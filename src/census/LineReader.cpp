@@ -39,8 +39,8 @@ bool LineReader::next(const char *&line, qsizetype &length)
         const char *end = base + m_end;
         // The first LF, then the first CR before it (both searched with memchr).
         const char *q = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
-        const char *cr = static_cast<const char *>(
-            std::memchr(p, '\r', size_t((q ? q : end) - p)));
+        const char *cr =
+            static_cast<const char *>(std::memchr(p, '\r', size_t((q ? q : end) - p)));
         if (cr)
             q = cr;
         if (q) {

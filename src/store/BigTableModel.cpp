@@ -76,9 +76,8 @@ void BigTableModel::reload()
     if (!m_sql.isEmpty()) {
         // "select * from t ..." becomes "SELECT rowid FROM t ..."; without an order clause
         // the rows come in key order.
-        static const QRegularExpression head(
-            QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+"),
-            QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression head(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+"),
+                                             QRegularExpression::CaseInsensitiveOption);
         static const QRegularExpression order(QStringLiteral("\\border\\s+by\\b"),
                                               QRegularExpression::CaseInsensitiveOption);
         QString sql = m_sql.simplified();
@@ -176,8 +175,8 @@ void BigTableModel::setFieldValue(int r, const QString &field, const QVariant &v
     const FieldDef *f = Table(m_table).field(field);
     if (!f || r < 0 || size_t(r) >= m_rowIds.size())
         return;
-    Statement st = m_db.prepare(
-        QStringLiteral("UPDATE %1 SET %2=? WHERE rowid=?").arg(m_table, f->name));
+    Statement st =
+        m_db.prepare(QStringLiteral("UPDATE %1 SET %2=? WHERE rowid=?").arg(m_table, f->name));
     st.bind(1, value).bindInt(2, m_rowIds[size_t(r)]);
     st.run();
     // Read the row again, computed fields included.
@@ -223,8 +222,8 @@ QVariant BigTableModel::data(const QModelIndex &index, int role) const
 
 QVariant BigTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && section >= 0 && section < m_columns.size()
-        && role == Qt::DisplayRole) {
+    if (orientation == Qt::Horizontal && section >= 0 && section < m_columns.size() &&
+        role == Qt::DisplayRole) {
         QString t = m_columns[section].title;
         return t.replace(QLatin1Char('~'), QLatin1Char('\n'));
     }

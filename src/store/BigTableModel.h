@@ -38,8 +38,8 @@ public:
     struct Column
     {
         QString field;
-        QString title; // "~" separates two title lines
-        int width = 10; // characters
+        QString title;         // "~" separates two title lines
+        int width = 10;        // characters
         bool checkBox = false; // "S" ticked, anything else clear
     };
 

@@ -79,3 +79,12 @@ void TVGC::hide()
 {
     QWidget::hide();
 }
+
+void TVGC::keepAlive()
+{
+    // Inside a running statement: paint, but take no user input that could reach the store.
+    if (m_lastPaint.isValid() && m_lastPaint.elapsed() < 50)
+        return;
+    m_lastPaint.restart();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

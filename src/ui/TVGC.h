@@ -19,6 +19,7 @@ public:
     void phase(const QString &text) override;
     void count(const QString &text) override;
     void hide() override;
+    void keepAlive() override;
 
     QString caption() const;
     QString counter() const;

@@ -122,6 +122,11 @@ void TVMain::buildFrame()
     m_pg2 = new PageCensus(m_store, m_ui, m_pages);
     m_pg3 = new PageStations(m_store, m_ui, m_pages);
     m_pg4 = new PageDraw(m_store, m_ui, m_pages);
+    m_pg2->setWindowHooks([this](bool locked) { lockForWork(locked); },
+                          [this] {
+                              m_pg3->reload();
+                              m_pg3->refreshCount();
+                          });
     m_pg5 = new PageResults(m_store, m_ui, m_pages);
     m_pg6 = new PageIncidents(m_store, m_ui, m_pages);
     m_pg7 = new PageDocuments(m_store, m_ui, m_pages);

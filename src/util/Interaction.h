@@ -25,6 +25,9 @@ public:
     virtual void count(const QString &text) = 0;
     // Hides the progress window; a later phase() shows it again.
     virtual void hide() {}
+    // Called often while one long statement runs: keeps the window painted. It must not
+    // touch the store.
+    virtual void keepAlive() {}
     virtual bool cancelled() const { return false; }
 };
 
