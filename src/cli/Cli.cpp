@@ -21,6 +21,10 @@ const CliCommand kCommands[] = {
     {"load-census", "load-census CER [--cere CERE]  carga el censo (CER y, si se indica, CERE)",
      CmdLoadCensus},
     {"stations", "stations [--csv]          muestra la tabla de mesas", CmdStations},
+    {"draw", "draw [--yes] [--check]    realiza el sorteo (--check: comprueba sin sortear)",
+     CmdDraw},
+    {"results", "results [--draw N] --csv  miembros de un sorteo", CmdResults},
+    {"incidents", "incidents                 incidencias del último sorteo", CmdIncidents},
 };
 
 const CliCommand *findCommand(const QString &name)

@@ -8,3 +8,6 @@ int CmdGeneral(CliContext &ctx);
 int CmdStatus(CliContext &ctx);
 int CmdLoadCensus(CliContext &ctx);
 int CmdStations(CliContext &ctx);
+int CmdDraw(CliContext &ctx);
+int CmdResults(CliContext &ctx);
+int CmdIncidents(CliContext &ctx);
