@@ -80,6 +80,7 @@ private:
     const Row &row(int row) const;
     void loadPage(int page) const;
     void clearCache() const;
+    std::vector<qint64> rowIds(const QString &sql, bool withParams = true) const;
 
     Database &m_db;
     QString m_table;
