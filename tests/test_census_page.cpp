@@ -127,6 +127,17 @@ private Q_SLOTS:
         QVERIFY(!shown->index(0, ap1).data(Qt::BackgroundRole).isValid());
     }
 
+    void startsOnTheFirstVoter()
+    {
+        // A window opened on a loaded census shows the first voter and its exclusion button.
+        TVMain other(*m_store, m_ui);
+        PageCensus *p = other.pageCensus();
+        QCOMPARE(p->grid()->currentIndex().row(), 0);
+        QVERIFY(p->btIncExclElector()->isEnabled());
+        QCOMPARE(p->lbRegsCenso()->text(), QString("Regs: 3000"));
+        other.setLoggedIn(false);
+    }
+
     void searchAndReset()
     {
         const QString surname = cell(5, "APELLIDO1");
