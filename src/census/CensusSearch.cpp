@@ -20,6 +20,19 @@ QString pattern(const QString &text, MatchKind kind)
     return text;
 }
 
+// The stored value without its blanks equal to the trimmed input, or containing the input as
+// typed; nothing for a blank input.
+void trimmedFieldCondition(SearchStatement &s, const QString &field, const QString &input,
+                           MatchKind kind)
+{
+    if (IsBlank(input))
+        return;
+    const bool contains = kind == MatchKind::Contains;
+    s.sql = QStringLiteral("Select * from cinta where TRIM(%1) %2 :%1")
+                .arg(field, contains ? QStringLiteral("like") : QStringLiteral("="));
+    s.params.insert(field, contains ? pattern(input, MatchKind::Contains) : TrimBoth(input));
+}
+
 const QString kNoRows = QStringLiteral("Select * from cinta where nia = '--xyz'");
 
 } // namespace
@@ -72,26 +85,10 @@ SearchStatement CensusSearchStatement(const CensusSearchInput &in)
         }
         break;
     case CensusSearchTab::Nie:
-        if (IsBlank(in.nie))
-            break;
-        if (in.nieKind == MatchKind::Contains) {
-            s.sql = QStringLiteral("Select * from cinta where TRIM(nie) like :nie");
-            s.params.insert(QStringLiteral("nie"), pattern(in.nie, MatchKind::Contains));
-        } else {
-            s.sql = QStringLiteral("Select * from cinta where TRIM(nie) = :nie");
-            s.params.insert(QStringLiteral("nie"), TrimBoth(in.nie));
-        }
+        trimmedFieldCondition(s, QStringLiteral("nie"), in.nie, in.nieKind);
         break;
     case CensusSearchTab::Nia:
-        if (IsBlank(in.nia))
-            break;
-        if (in.niaKind == MatchKind::Contains) {
-            s.sql = QStringLiteral("Select * from cinta where TRIM(nia) like :nia");
-            s.params.insert(QStringLiteral("nia"), pattern(in.nia, MatchKind::Contains));
-        } else {
-            s.sql = QStringLiteral("Select * from cinta where TRIM(nia) = :nia");
-            s.params.insert(QStringLiteral("nia"), TrimBoth(in.nia));
-        }
+        trimmedFieldCondition(s, QStringLiteral("nia"), in.nia, in.niaKind);
         break;
     case CensusSearchTab::Exclusions:
         s.sql = QStringLiteral("Select * from cinta where excluirsorteo=:excluirsorteo");

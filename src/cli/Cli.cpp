@@ -100,9 +100,18 @@ void CliInteraction::print(const QString &title, const QString &text)
     m_err.flush();
 }
 
-void CliInteraction::warn(const QString &title, const QString &text) { print(title, text); }
-void CliInteraction::error(const QString &title, const QString &text) { print(title, text); }
-void CliInteraction::info(const QString &title, const QString &text) { print(title, text); }
+void CliInteraction::warn(const QString &title, const QString &text)
+{
+    print(title, text);
+}
+void CliInteraction::error(const QString &title, const QString &text)
+{
+    print(title, text);
+}
+void CliInteraction::info(const QString &title, const QString &text)
+{
+    print(title, text);
+}
 
 bool CliInteraction::ask(const QString &title, const QString &text)
 {
@@ -121,8 +130,8 @@ bool CliInteraction::ask(const QString &title, const QString &text)
     m_err.flush();
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
-    return answer == QLatin1String("s") || answer == QLatin1String("si")
-           || answer == QLatin1String("sí") || answer == QLatin1String("y");
+    return answer == QLatin1String("s") || answer == QLatin1String("si") ||
+           answer == QLatin1String("sí") || answer == QLatin1String("y");
 }
 
 void CliProgress::phase(const QString &text)
@@ -160,6 +169,15 @@ void CliProgress::hide()
     m_err.flush();
 }
 
+QString CsvCell(QString v)
+{
+    if (v.contains(QLatin1Char(',')) || v.contains(QLatin1Char('"')) ||
+        v.contains(QLatin1Char('\n')) || v.contains(QLatin1Char('\r')))
+        v = QLatin1Char('"') + v.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+            QLatin1Char('"');
+    return v;
+}
+
 std::unique_ptr<Store> CliContext::openStore()
 {
     auto store = std::make_unique<Store>(folder);
@@ -179,7 +197,8 @@ std::unique_ptr<Store> CliContext::openStore()
 
 int CliContext::usage(const QString &text)
 {
-    err << text << "\n" << "Use sorteo-mesas --help para ver las órdenes.\n";
+    err << text << "\n"
+        << "Use sorteo-mesas --help para ver las órdenes.\n";
     err.flush();
     return 2;
 }

@@ -57,6 +57,9 @@ struct CliContext
     int usage(const QString &text);
 };
 
+// A CSV cell: quoted when it holds a comma, a quote or a line break.
+QString CsvCell(QString value);
+
 using CliCommandFn = int (*)(CliContext &);
 
 struct CliCommand

@@ -48,9 +48,9 @@ int CmdStations(CliContext &ctx)
     auto store = ctx.openStore();
     if (!store)
         return 1;
-    Statement st = store->db().prepare(QStringLiteral(
-        "SELECT DT,SEC,MESA,PRESI,PRESI_S,VOCAL,VOCAL_S,NUMELECTORES FROM mesas "
-        "ORDER BY dt,sec,mesa"));
+    Statement st = store->db().prepare(
+        QStringLiteral("SELECT DT,SEC,MESA,PRESI,PRESI_S,VOCAL,VOCAL_S,NUMELECTORES FROM mesas "
+                       "ORDER BY dt,sec,mesa"));
     if (csv)
         ctx.out << "DT,SEC,MESA,PRESI,PRESI_S,VOCAL,VOCAL_S,NUMELECTORES\n";
     else
@@ -60,13 +60,8 @@ int CmdStations(CliContext &ctx)
         ++n;
         if (csv) {
             QStringList cells;
-            for (int i = 0; i < 8; ++i) {
-                QString v = st.text(i);
-                if (v.contains(QLatin1Char(',')) || v.contains(QLatin1Char('"')))
-                    v = QLatin1Char('"') + v.replace(QLatin1Char('"'), QStringLiteral("\"\""))
-                        + QLatin1Char('"');
-                cells << v;
-            }
+            for (int i = 0; i < 8; ++i)
+                cells << CsvCell(st.text(i));
             ctx.out << cells.join(QLatin1Char(',')) << "\n";
         } else {
             ctx.out << st.text(0).leftJustified(4) << st.text(1).leftJustified(6)

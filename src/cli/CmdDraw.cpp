@@ -13,15 +13,6 @@
 
 namespace {
 
-QString csvCell(QString v)
-{
-    if (v.contains(QLatin1Char(',')) || v.contains(QLatin1Char('"')) ||
-        v.contains(QLatin1Char('\n')) || v.contains(QLatin1Char('\r')))
-        v = QLatin1Char('"') + v.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-            QLatin1Char('"');
-    return v;
-}
-
 int printCheck(CliContext &ctx, Store &store)
 {
     const DrawCheckReport report = CheckDraw(store.db());
@@ -124,7 +115,7 @@ int CmdResults(CliContext &ctx)
     while (st.step()) {
         QStringList cells;
         for (int i = 0; i < int(t.fields.size()); ++i)
-            cells << csvCell(FieldText(t.fields[size_t(i)], st.value(i)));
+            cells << CsvCell(FieldText(t.fields[size_t(i)], st.value(i)));
         ctx.out << cells.join(QLatin1Char(',')) << "\n";
     }
     return 0;

@@ -20,9 +20,10 @@ int CmdInit(CliContext &ctx)
     }
     const QString folder = QDir::toNativeSeparators(ctx.folder);
     if (!force && ProgramFolder::HasTableFiles(ctx.folder)) {
-        ctx.err << "LA CARPETA " << folder
-                << " YA TIENE TABLAS DEL PROGRAMA. No se ha cambiado nada.\n"
-                   "Para sustituirlas por tablas vacías (se pierden sus datos) use: init --force\n";
+        ctx.err
+            << "LA CARPETA " << folder
+            << " YA TIENE TABLAS DEL PROGRAMA. No se ha cambiado nada.\n"
+               "Para sustituirlas por tablas vacías (se pierden sus datos) use: init --force\n";
         return 1;
     }
     ProgramFolder::Install(ctx.folder);

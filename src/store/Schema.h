@@ -1,12 +1,18 @@
 #pragma once
-// The tables of the program: fields (spec names as column names), types, widths, keys and
-// indexes. Each table lives in its own database file named after it ("CINTA.DB").
+// The tables of the program: fields (the names the program has always used, as column names),
+// types, widths, keys and indexes. Each table lives in its own database file named after it
+// ("CINTA.DB").
 
 #include <QString>
 #include <QStringList>
 #include <vector>
 
-enum class FieldType { Text, Number, Date };
+enum class FieldType
+{
+    Text,
+    Number,
+    Date
+};
 
 struct FieldDef
 {
@@ -25,10 +31,10 @@ struct IndexDef
 
 struct TableDef
 {
-    QString name;      // as used in SQL: "cinta", "USUARIO"
-    QString fileStem;  // file name without extension: "CINTA"
+    QString name;     // as used in SQL: "cinta", "USUARIO"
+    QString fileStem; // file name without extension: "CINTA"
     std::vector<FieldDef> fields;
-    QStringList primaryKey; // empty when the table has none
+    QStringList primaryKey;        // empty when the table has none
     std::vector<IndexDef> indexes; // secondary indexes (the key is index "<name>_pk")
     // A whole-number field unique by construction that is stored as the row id (the voters'
     // load order): looking a row up by it needs no index of its own.
