@@ -171,8 +171,11 @@ private Q_SLOTS:
     {
         QCOMPARE(Assistant::PageName(8), QString("Pg8"));
         QCOMPARE(Assistant::PageHeading(3), QString("Mesas electorales"));
-        QCOMPARE(Assistant::ResultsHeading(2), QString("Resultados del sorteo nº 2"));
-        QCOMPARE(Assistant::DocumentsHeading(1), QString("Emisión de impresos del sorteo nº 1"));
+        QCOMPARE(Assistant::ResultsHeading(1), QString("Resultados del sorteo nº 1 - principal"));
+        QCOMPARE(Assistant::ResultsHeading(2), QString("Resultados del sorteo nº 2 - reservas"));
+        QCOMPARE(Assistant::DocumentsHeading(1),
+                 QString("Emisión de impresos del sorteo nº 1 - principal"));
+        QCOMPARE(Assistant::MembersLabel(27), QString("Miembros: 27"));
     }
 
     void startUpOnFolder()

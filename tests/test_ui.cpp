@@ -203,7 +203,7 @@ private Q_SLOTS:
         x.w->pageDraw()->chooseNewDraw(false);
         x.click("btSiguiente");
         QCOMPARE(x.w->page(), 5);
-        QCOMPARE(x.w->pageResults()->heading(), QString("Resultados del sorteo nº 0"));
+        QCOMPARE(x.w->pageResults()->heading(), QString("Resultados del sorteo nº 0 - reservas"));
         x.click("btSiguiente");
         x.click("btSiguiente");
         QCOMPARE(x.w->page(), 7);

@@ -1,5 +1,6 @@
 #include "shell/Assistant.h"
 
+#include "draw/DrawTables.h"
 #include "shell/AssistantTexts.h"
 #include "store/Database.h"
 #include "util/Interaction.h"
@@ -38,12 +39,19 @@ QString PageHeading(int index)
 
 QString ResultsHeading(int drawNumber)
 {
-    return PageHeading(5) + QLatin1Char(' ') + QString::number(drawNumber);
+    return PageHeading(5) + QLatin1Char(' ') + QString::number(drawNumber) +
+           QStringLiteral(" - ") + DrawKindText(drawNumber);
 }
 
 QString DocumentsHeading(int drawNumber)
 {
-    return PageHeading(7) + QLatin1Char(' ') + QString::number(drawNumber);
+    return PageHeading(7) + QLatin1Char(' ') + QString::number(drawNumber) +
+           QStringLiteral(" - ") + DrawKindText(drawNumber);
+}
+
+QString MembersLabel(qint64 members)
+{
+    return QStringLiteral("Miembros: ") + QString::number(members);
 }
 
 NavigationState NavigationFor(int page)

@@ -18,10 +18,12 @@ constexpr int kListPage = 8;     // the single page of the list mode
 
 QString PageName(int index); // "Pg3"
 // Fixed heading of a page; empty for the welcome and list pages. Pages 5 and 7 get the draw
-// number appended at run time (ResultsHeading, DocumentsHeading).
+// number and its kind appended at run time: "Resultados del sorteo nº 1 - principal".
 QString PageHeading(int index);
 QString ResultsHeading(int drawNumber);
 QString DocumentsHeading(int drawNumber);
+// The member count of the results page: "Miembros: 27".
+QString MembersLabel(qint64 members);
 
 struct NavigationState
 {

@@ -1,6 +1,9 @@
 #include "ui/TVMain.h"
 
+#include "draw/MemberDraw.h"
+#include "draw/RandomSource.h"
 #include "shell/AssistantTexts.h"
+#include "store/BigTableModel.h"
 #include "store/Store.h"
 #include "ui/FocusNext.h"
 #include "ui/PageCensus.h"
@@ -13,6 +16,8 @@
 #include "ui/PageStations.h"
 #include "ui/PageWelcome.h"
 #include "ui/TVAcercade.h"
+#include "ui/TVGC.h"
+#include "ui/WorkLock.h"
 #include "util/Interaction.h"
 
 #include <QAction>
@@ -83,6 +88,7 @@ QPushButton *navButton(QWidget *parent, const QString &text, const QString &name
 
 TVMain::TVMain(Store &store, Interaction &ui, QWidget *parent)
     : QMainWindow(parent), m_store(store), m_ui(ui),
+      m_random(std::make_unique<ClockRandomSource>()),
       m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("TVMain"));
@@ -127,6 +133,7 @@ void TVMain::buildFrame()
                               m_pg3->reload();
                               m_pg3->refreshCount();
                           });
+    connect(m_pg4->btIniciarSorteo(), &QPushButton::clicked, this, &TVMain::btIniciarSorteoClick);
     m_pg5 = new PageResults(m_store, m_ui, m_pages);
     m_pg6 = new PageIncidents(m_store, m_ui, m_pages);
     m_pg7 = new PageDocuments(m_store, m_ui, m_pages);
@@ -141,6 +148,11 @@ void TVMain::buildFrame()
     column->addWidget(buildButtonBar());
     outer->addLayout(column, 1);
     setCentralWidget(central);
+    // "Siguiente" is enabled exactly when an earlier draw is chosen.
+    connect(m_pg4, &PageDraw::optionChanged, this, [this](int option) {
+        if (m_mode == Mode::Draw && !m_working && m_flow && m_flow->page() == 4)
+            m_btSiguiente->setEnabled(option == 1);
+    });
 
     // Fixed size: the client area below the menu bar is 729 x 504.
     const int menuHeight = menuBar()->sizeHint().height();
@@ -450,6 +462,7 @@ void TVMain::btMantenimientoClick()
 
 void TVMain::lockForWork(bool locked)
 {
+    m_working = locked;
     for (QPushButton *b : {m_btPrevio, m_btSiguiente, m_btTerminar})
         b->setEnabled(!locked);
     for (QMenu *m : {m_miMesas, m_miVer, m_miAyuda})
@@ -497,10 +510,91 @@ void TVMain::setUpResults(int drawNumber)
 {
     m_pg5->setUp(drawNumber);
     m_pg7->setUp(drawNumber);
+    m_pg6->showVerdict();
+}
+
+void TVMain::setRandomSource(std::unique_ptr<RandomSource> random)
+{
+    if (random)
+        m_random = std::move(random);
+}
+
+void TVMain::lockForDraw(bool locked)
+{
+    lockForWork(locked);
+    m_pg4->setRunning(locked);
+    // The grids over the stations, the members and the incidents wait for the end.
+    for (QWidget *p : {static_cast<QWidget *>(m_pg3), static_cast<QWidget *>(m_pg5),
+                       static_cast<QWidget *>(m_pg6)})
+        p->setUpdatesEnabled(!locked);
+}
+
+// The store was closed for the backup copy and the tables changed: every page that shows them
+// reads them again.
+void TVMain::reopenViews()
+{
+    if (!m_store.isOpen())
+        return;
+    try {
+        m_pg1->load();
+        m_pg2->census().reload();
+        m_pg2->refreshCount(m_pg2->census().rowCount());
+        m_pg3->reload();
+    } catch (const std::exception &e) {
+        m_ui.error(AssistantText::AppTitle(), QString::fromUtf8(e.what()));
+    }
+}
+
+void TVMain::btIniciarSorteoClick()
+{
+    if (m_working)
+        return;
+    TVGC progress(this);
+    DrawRunResult r;
+    {
+        // Locked from the first phase of the run (after its checks and question) until the
+        // verdict has been applied, whatever way the run ends.
+        WorkLock lock(progress, m_ui, [this](bool locked) { lockForDraw(locked); });
+        try {
+            r = RunMemberDraw(m_store, lock, lock, *m_random);
+        } catch (const std::exception &e) {
+            lock.unlock();
+            reopenViews();
+            m_ui.error(AssistantText::AppTitle(), QString::fromUtf8(e.what()));
+            return;
+        }
+        m_flow->setCurrentDraw(r.currentDraw);
+        if (r.outcome == DrawOutcome::Kept || r.outcome == DrawOutcome::Discarded) {
+            reopenViews();
+            m_pg5->setMembersLabel(r.membersLabel);
+        }
+        if (r.outcome == DrawOutcome::Discarded)
+            m_pg6->showIncidents(r.incidentNotice, r.incidents);
+    }
+    switch (r.outcome) {
+    case DrawOutcome::Kept:
+        // "Siguiente": the results page of the current draw.
+        m_flow->next();
+        break;
+    case DrawOutcome::Discarded:
+        m_flow->showPage(6);
+        m_btPrevio->setEnabled(false);
+        m_btSiguiente->setEnabled(false);
+        m_btTerminar->setEnabled(true);
+        break;
+    case DrawOutcome::Stopped:
+    case DrawOutcome::Failed:
+        break;
+    }
 }
 
 void TVMain::closeEvent(QCloseEvent *event)
 {
+    // Not in the middle of a long operation: its tables would be left half written.
+    if (m_working) {
+        event->ignore();
+        return;
+    }
     if (m_loggedIn && !m_closing) {
         if (!Assistant::AskExit(m_ui)) {
             event->ignore();

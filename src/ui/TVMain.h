@@ -20,6 +20,7 @@ class QTimer;
 class QToolBar;
 class QUrl;
 class Interaction;
+class RandomSource;
 class Store;
 class PageWelcome;
 class PageGeneralData;
@@ -73,8 +74,12 @@ public:
     void setUrlOpener(std::function<bool(const QUrl &)> opener);
 
     // Long operations: disables the assistant buttons and the menus and hides the tool bar
-    // while locked; unlock restores them.
+    // while locked; unlock restores them. The window does not close while locked.
     void lockForWork(bool locked);
+    bool working() const { return m_working; }
+
+    // The random generator of the draws (the clock generator unless replaced).
+    void setRandomSource(std::unique_ptr<RandomSource> random);
 
 public Q_SLOTS:
     void btSiguienteClick();
@@ -83,6 +88,7 @@ public Q_SLOTS:
     void btSorteoClick();         // draw mode
     void btListaElectoresClick(); // list mode
     void HelpClick();             // "Manual del usuario.pdf"
+    void btIniciarSorteoClick();  // the draw run of page 4
     void AboutClick();
     // Entries of later subsystems: change of key, document assistant, file maintenance.
     virtual void btClavesClick();
@@ -113,6 +119,8 @@ private:
     QWidget *buildTitleStrip();
     QWidget *buildButtonBar();
     void notReady(const QString &what);
+    void lockForDraw(bool locked);
+    void reopenViews();
 
     Store &m_store;
     Interaction &m_ui;
@@ -121,6 +129,8 @@ private:
     bool m_loggedIn = true;
     bool m_wait = false;
     bool m_closing = false;
+    bool m_working = false;
+    std::unique_ptr<RandomSource> m_random;
     QString m_listSortColumn;
     Assistant::TitleCharacter m_titleChar;
     std::function<bool(const QUrl &)> m_openUrl;
