@@ -1,1 +1,0 @@
-// Windows and pages live in this library.
