@@ -5,6 +5,7 @@
 #include "store/ProgramFolder.h"
 #include "store/Store.h"
 #include "support/FakeInteraction.h"
+#include "support/GeneratedCensus.h"
 #include "ui/BigGrid.h"
 #include "ui/PageCensus.h"
 #include "ui/PageGeneralData.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -44,12 +44,7 @@ private Q_SLOTS:
     {
         const QString folder = m_dir.path() + "/prog";
         ProgramFolder::Install(folder);
-        QProcess gen;
-        gen.start(GEN_CENSUS, {"--out-cer", m_dir.filePath("cer.txt"), "--out-cere",
-                               m_dir.filePath("cere.txt"), "--voters", "3000", "--stations", "8",
-                               "--foreign-share", "0.1", "--seed", "4"});
-        QVERIFY(gen.waitForFinished(30000));
-        QCOMPARE(gen.exitCode(), 0);
+        QVERIFY(GenerateCensus(m_dir.filePath("cer.txt"), m_dir.filePath("cere.txt"), 3000, 8, 4));
         m_store = StartUp::OpenProgramStore(folder);
         m_w = std::make_unique<TVMain>(*m_store, m_ui);
         m_w->setUrlOpener([](const QUrl &) { return true; });

@@ -9,6 +9,7 @@
 #include "store/ProgramFolder.h"
 #include "store/Store.h"
 #include "support/FakeInteraction.h"
+#include "support/GeneratedCensus.h"
 #include "ui/PageDraw.h"
 #include "ui/PageGeneralData.h"
 #include "ui/PageIncidents.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,12 +121,8 @@ private Q_SLOTS:
     {
         m_folder = m_dir.path() + "/prog";
         ProgramFolder::Install(m_folder);
-        QProcess gen;
-        gen.start(GEN_CENSUS, {"--out-cer", m_dir.filePath("cer.txt"), "--out-cere",
-                               m_dir.filePath("cere.txt"), "--voters", "1500", "--stations", "5",
-                               "--foreign-share", "0.1", "--seed", "11"});
-        QVERIFY(gen.waitForFinished(30000));
-        QCOMPARE(gen.exitCode(), 0);
+        QVERIFY(
+            GenerateCensus(m_dir.filePath("cer.txt"), m_dir.filePath("cere.txt"), 1500, 5, 11));
         m_store = StartUp::OpenProgramStore(m_folder);
         FakeInteraction loadUi;
         loadUi.answers = {true};
