@@ -145,6 +145,8 @@ void CliProgress::phase(const QString &text)
 
 void CliProgress::count(const QString &text)
 {
+    if (text.trimmed().isEmpty())
+        return; // a counter being cleared
     static QElapsedTimer clock;
     if (!clock.isValid())
         clock.start();
