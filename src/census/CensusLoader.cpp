@@ -165,7 +165,7 @@ bool CensusLoader::loadFile(const QString &path, bool isCer, qint64 &order, qint
         Statement ins = db.prepare(insertSql());
         sqlite3_stmt *st = ins.handle();
         const int numsorteoCol = int(CensusColumns().size()) - 1; // 1-based index of NUMSORTEO
-        const int ordenCol = int(CensusColumns().size());
+        const int ordenCol = numsorteoCol + 1;
         QElapsedTimer clock;
         clock.start();
         qint64 lastShown = 0;
@@ -174,16 +174,13 @@ bool CensusLoader::loadFile(const QString &path, bool isCer, qint64 &order, qint
             for (qsizetype r = 0; r < batch->used; ++r) {
                 const CensusRow &row = batch->rows[size_t(r)];
                 for (qsizetype i = 0; i < row.count(); ++i) {
-                    const int col = int(i) + 1;
-                    if (col == numsorteoCol)
-                        sqlite3_bind_int64(st, col, 0);
-                    else if (col == ordenCol)
-                        sqlite3_bind_int64(st, col, row.loadOrder());
-                    else if (row.isNull(i))
-                        sqlite3_bind_null(st, col);
+                    if (row.isNull(i))
+                        sqlite3_bind_null(st, int(i) + 1);
                     else
-                        sqlite3_bind_text(st, col, row.data(i), row.size(i), SQLITE_STATIC);
+                        sqlite3_bind_text(st, int(i) + 1, row.data(i), row.size(i), SQLITE_STATIC);
                 }
+                sqlite3_bind_int64(st, numsorteoCol, 0);
+                sqlite3_bind_int64(st, ordenCol, row.loadOrder());
                 ins.run();
                 sqlite3_reset(st);
                 order = row.loadOrder();

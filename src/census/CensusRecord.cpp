@@ -175,15 +175,6 @@ QDate BirthDate(const QString &day, const QString &month, const QString &year)
     return ParseDateOrZero(day + sep + month + sep + year).date();
 }
 
-QString CensusEducationText(qint64 code)
-{
-    if (code >= 10 && code % 10 == 0)
-        code /= 10;
-    if (code >= 1 && code <= 4)
-        return QString::fromUtf8(kEducation[code - 1]);
-    return QString();
-}
-
 void CensusRow::add(const char *bytes, qsizetype n, bool trimmed, bool ascii)
 {
     if (trimmed) {
@@ -287,19 +278,5 @@ void CensusRow::parse(const char *line, qsizetype length, qint64 loadOrder)
         addAscii("CER", 3);
     addAscii("", 0);  // CODNAC
     addAscii("N", 1); // EXCLUIRSORTEO
-    addAscii("0", 1); // NUMSORTEO and ORDENCARGA are bound as numbers by the loader
-    const std::string order = std::to_string(loadOrder);
-    addAscii(order.data(), int(order.size()));
-}
-
-QString CensusRow::text(const QString &column) const
-{
-    const auto &cols = CensusColumns();
-    for (size_t i = 0; i < cols.size(); ++i) {
-        if (cols[i] == column)
-            return isNull(qsizetype(i))
-                       ? QString()
-                       : QString::fromUtf8(data(qsizetype(i)), size(qsizetype(i)));
-    }
-    return QString();
+    // NUMSORTEO and ORDENCARGA, the last two columns, are bound as numbers by the loader.
 }

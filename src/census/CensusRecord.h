@@ -10,7 +10,8 @@
 // Accepted line lengths (without the line end): 841 to 843 and 867 to 869 bytes.
 bool IsCensusLineLength(qsizetype length);
 
-// The `cinta` columns a census line fills, in the order CensusRow::values holds them.
+// The `cinta` columns a census line fills, in the order of CensusRow's values; the last two,
+// NUMSORTEO and ORDENCARGA, have no value in the row (numbers, bound by the loader).
 const std::vector<QString> &CensusColumns();
 
 // Values of one row as UTF-8 texts ready to bind; dates as ISO text, empty `isNull` for FENACI.
@@ -25,8 +26,6 @@ public:
     int size(qsizetype i) const { return m_offsets[size_t(i)].second; }
     bool isNull(qsizetype i) const { return m_offsets[size_t(i)].second < 0; }
     qint64 loadOrder() const { return m_loadOrder; }
-    // Value of the column as QString (for tests and tools); null QString for a null value.
-    QString text(const QString &column) const;
 
 private:
     void add(const char *bytes, qsizetype n, bool trimmed, bool ascii);
@@ -43,5 +42,3 @@ QString BirthMunicipality(const QString &five);
 // Birth date from day, month and year as read: null when the day reads below 1,
 // 30/12/1899 when they are not a real date.
 QDate BirthDate(const QString &day, const QString &month, const QString &year);
-// Description of a census education code (numeric value 1-4 or 10-40), empty otherwise.
-QString CensusEducationText(qint64 code);

@@ -1,10 +1,9 @@
 #include "cli/Cli.h"
 
 #include "cli/Commands.h"
-#include "stations/GeneralData.h"
+#include "shell/StartUp.h"
 #include "store/ProgramFolder.h"
 #include "store/Store.h"
-#include "util/Bde.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -182,19 +181,13 @@ QString CsvCell(QString v)
 
 std::unique_ptr<Store> CliContext::openStore()
 {
-    auto store = std::make_unique<Store>(folder);
     try {
-        SetBdeSystemParam(QStringLiteral("\\SYSTEM\\INIT"), QStringLiteral("LOCAL SHARE"),
-                          QStringLiteral("TRUE"));
-        store->open();
-        ProgramFolder::DeleteTempMergeFiles(folder);
-        ApplyRequirementDefaults(store->db());
+        return StartUp::OpenProgramStore(folder);
     } catch (const std::exception &e) {
         err << QString::fromUtf8(e.what()) << "\n";
         err.flush();
         return nullptr;
     }
-    return store;
 }
 
 int CliContext::usage(const QString &text)

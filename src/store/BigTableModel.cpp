@@ -193,15 +193,6 @@ qint64 BigTableModel::rowId(int r) const
     return (r < 0 || size_t(r) >= m_rowIds.size()) ? -1 : m_rowIds[size_t(r)];
 }
 
-int BigTableModel::rowOfId(qint64 id) const
-{
-    for (size_t i = 0; i < m_rowIds.size(); ++i) {
-        if (m_rowIds[i] == id)
-            return int(i);
-    }
-    return -1;
-}
-
 void BigTableModel::setFieldValue(int r, const QString &field, const QVariant &value)
 {
     const FieldDef *f = Table(m_table).field(field);

@@ -62,7 +62,6 @@ public:
     // Value of a field (stored or computed) of a row; invalid for a row out of range.
     QVariant fieldValue(int row, const QString &field) const;
     qint64 rowId(int row) const;
-    int rowOfId(qint64 rowId) const; // -1 when not in the view
     // Writes one stored field of a row at once. Throws StoreError when the store refuses.
     void setFieldValue(int row, const QString &field, const QVariant &value);
 
