@@ -130,6 +130,11 @@ private Q_SLOTS:
         QCOMPARE(p->grid()->currentIndex().row(), 0);
         QVERIFY(p->btIncExclElector()->isEnabled());
         QCOMPARE(p->lbRegsCenso()->text(), QString("Regs: 3000"));
+        m_ui.answers = {false, false};
+        QVERIFY(other.flow().next());
+        QVERIFY(other.flow().next());
+        QCOMPARE(other.page(), 2);
+        QVERIFY(p->btIncExclElector()->isEnabled());
         other.setLoggedIn(false);
     }
 

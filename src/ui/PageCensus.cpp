@@ -181,10 +181,10 @@ QWidget *PageCensus::buildToolStrip()
     m_exclude = new QToolButton(strip);
     m_exclude->setObjectName(QStringLiteral("btIncExclElector"));
     m_exclude->setFixedSize(28, 24);
-    QFont f = m_exclude->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 3);
-    m_exclude->setFont(f);
+    // A thin "-" reads as disabled in the default style: draw it large and dark.
+    m_exclude->setStyleSheet(QStringLiteral(
+        "QToolButton#btIncExclElector { font-weight: bold; font-size: 18px; color: #000080; }"
+        "QToolButton#btIncExclElector:disabled { color: #a0a0a0; }"));
     auto *panel = new QGroupBox(QStringLiteral("Consulta de listas electorales"), strip);
     auto *pl = new QHBoxLayout(panel);
     pl->setContentsMargins(6, 0, 6, 0);
